@@ -1,0 +1,4 @@
+# 64-bit Windows: the same sources, for running the tests where the host cannot execute 32-bit code.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(MINGW_TRIPLET x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
