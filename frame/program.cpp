@@ -131,14 +131,15 @@ void endProgram(int exitCode) {
   finish(exitCode);
 }
 
+namespace {
+DWORD WINAPI runRoutine(LPVOID routine) {
+  reinterpret_cast<void (*)()>(routine)();
+  return 0;
+}
+}  // namespace
+
 bool startThread(void (*routine)()) {
-  HANDLE thread = CreateThread(
-      nullptr, 0,
-      [](LPVOID parameter) -> DWORD {
-        reinterpret_cast<void (*)()>(parameter)();
-        return 0;
-      },
-      reinterpret_cast<LPVOID>(routine), 0, nullptr);
+  HANDLE thread = CreateThread(nullptr, 0, runRoutine, reinterpret_cast<LPVOID>(routine), 0, nullptr);
   if (!thread) return false;
   CloseHandle(thread);
   return true;

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/child_process.h"
+#include "tests/support/message_boxes.h"
+#include "tests/support/screen.h"
+
+namespace {
+
+std::string setupPath() { return testing_support::executableFolder() + "setup.exe"; }
+
+HWND childAt(HWND window, int x, int y) {
+  POINT point{x, y};
+  return ChildWindowFromPointEx(window, point, CWP_SKIPINVISIBLE);
+}
+
+TEST(SetupExe, ShowsTheDefaultInstallDirectoryFromTheFirstMomentAndEndsWithZeroWhenClosed) {
+  testing_support::ChildProcess setup(setupPath());
+  ASSERT_TRUE(setup.started());
+  HWND window = testing_support::waitForWindow(setup.id(), "安装程序");
+  ASSERT_NE(window, nullptr);
+  // The first moment the window is visible, the label already shows the computed directory.
+  HWND page = childAt(window, 5, 5);
+  ASSERT_NE(page, nullptr);
+  HWND label = childAt(page, 10, 375);
+  ASSERT_NE(label, nullptr);
+  char text[256] = "";
+  GetWindowTextA(label, text, sizeof text);
+  EXPECT_STREQ(text, "C:\\Morvane软件\\Morvane工具09");
+
+  Sleep(500);
+  testing_support::savePng(testing_support::captureWindow(window), SCREENSHOT_DIR "/start.png");
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(setup.wait(), 0u);
+}
+
+}  // namespace
