@@ -57,6 +57,10 @@ Text Text::join(std::initializer_list<std::string_view> parts) {
   return joined;
 }
 
+void Text::lowerAsciiLetters() {
+  if (bytes_) lowerAscii(bytes_);
+}
+
 int compareText(const char* a, const char* b) {
   int order = std::strcmp(a ? a : "", b ? b : "");  // strcmp compares as unsigned char
   return order < 0 ? -1 : order > 0 ? 1 : 0;

@@ -23,6 +23,9 @@ class Text {
   bool empty() const { return size() == 0; }
   std::string_view view() const { return {c_str(), size()}; }
 
+  // Lower-cases the ASCII letters A to Z (see lowerAscii).
+  void lowerAsciiLetters();
+
   // The parts one after another.
   static Text join(std::initializer_list<std::string_view> parts);
 

@@ -5,7 +5,6 @@
 #include "tests/support/child_process.h"
 #include "tests/support/message_boxes.h"
 
-using testing_support::ChildProcess;
 
 CHILD_SCENARIO(indexZero) {
   frame::TextArray array(2);
@@ -36,15 +35,7 @@ TEST(TextArray, IndexOutsideTheArrayIsARunTimeError) {
       {"indexZero", "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"},
       {"indexPastEnd", "运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n"},
   };
-  for (const Case& c : cases) {
-    ChildProcess child = ChildProcess::scenario(c.scenario);
-    auto box = testing_support::waitForMessageBox(child.id());
-    ASSERT_TRUE(box) << c.scenario;
-    EXPECT_EQ(box->title, "错误");
-    EXPECT_EQ(box->text, c.text);
-    testing_support::answer(box->hwnd, IDOK);
-    EXPECT_EQ(child.wait(), 0xFFFFFFFFu) << c.scenario;
-  }
+  for (const Case& c : cases) testing_support::expectRunTimeError(c.scenario, c.text);
 }
 
 }  // namespace

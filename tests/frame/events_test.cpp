@@ -171,14 +171,8 @@ TEST(EventDrops, NothingIsDeliveredOnceEventsStopForGood) {
 TEST(EventDrops, AnEventOfAnUnknownWindowOrControlIsARunTimeError) {
   struct Case { const char* scenario; const char* message; } cases[] = {
       {"unknownControl", "未找到引发事件的窗口组件"}, {"unknownWindow", "未找到引发事件的窗口"}};
-  for (const Case& c : cases) {
-    auto child = testing_support::ChildProcess::scenario(c.scenario);
-    auto box = testing_support::waitForMessageBox(child.id());
-    ASSERT_TRUE(box) << c.scenario;
-    EXPECT_EQ(box->text, std::string("运行时出错!\r\n\r\n错误信息：") + c.message + "\r\n");
-    testing_support::answer(box->hwnd, IDOK);
-    EXPECT_EQ(child.wait(), 0xFFFFFFFFu);
-  }
+  for (const Case& c : cases)
+    testing_support::expectRunTimeError(c.scenario, std::string("运行时出错!\r\n\r\n错误信息：") + c.message + "\r\n");
 }
 
 }  // namespace

@@ -73,15 +73,7 @@ TEST(SystemFunctions, MissingFunctionsAndUnbalancedCallsAreRunTimeErrors) {
        "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“nosuchlibrary.dll”中的输出命令“Anything”\r\n"},
       {"unbalancedCall", "运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"},
   };
-  for (const Case& c : cases) {
-    auto child = testing_support::ChildProcess::scenario(c.scenario);
-    auto box = testing_support::waitForMessageBox(child.id());
-    ASSERT_TRUE(box) << c.scenario;
-    EXPECT_EQ(box->title, "错误");
-    EXPECT_EQ(box->text, c.text);
-    testing_support::answer(box->hwnd, IDOK);
-    EXPECT_EQ(child.wait(), 0xFFFFFFFFu) << c.scenario;
-  }
+  for (const Case& c : cases) testing_support::expectRunTimeError(c.scenario, c.text);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/message_boxes.h"
+
 #include <cstring>
 #include <map>
 
@@ -28,12 +30,37 @@ int runTestsOrScenario(int argc, char** argv) {
   return RUN_ALL_TESTS();
 }
 
-ChildProcess::ChildProcess(const std::string& commandLine, const char* directory) {
+namespace {
+
+// This process's environment block with some variables replaced.
+std::string environmentWith(std::initializer_list<std::string> overrides) {
+  std::string block;
+  char* current = GetEnvironmentStringsA();
+  for (const char* at = current; *at; at += std::strlen(at) + 1) {
+    std::string_view entry(at);
+    bool replaced = false;
+    for (const std::string& override : overrides) {
+      std::size_t name = override.find('=');
+      replaced = replaced || (entry.size() > name && _strnicmp(at, override.c_str(), name + 1) == 0);
+    }
+    if (!replaced) block.append(entry).push_back('\0');
+  }
+  FreeEnvironmentStringsA(current);
+  for (const std::string& override : overrides) block.append(override).push_back('\0');
+  block.push_back('\0');
+  return block;
+}
+
+}  // namespace
+
+ChildProcess::ChildProcess(const std::string& commandLine, const char* directory,
+                           std::initializer_list<std::string> overrides) {
   STARTUPINFOA startup{sizeof startup};
   PROCESS_INFORMATION info{};
   std::string line = commandLine;
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup,
-                     &info)) {
+  std::string environment = environmentWith(overrides);
+  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0,
+                     overrides.size() ? environment.data() : nullptr, directory, &startup, &info)) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;
@@ -72,6 +99,16 @@ std::string executablePath() {
 std::string executableFolder() {
   std::string path = executablePath();
   return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+void expectRunTimeError(const char* scenario, const std::string& text) {
+  ChildProcess child = ChildProcess::scenario(scenario);
+  auto box = waitForMessageBox(child.id());
+  ASSERT_TRUE(box) << scenario;
+  EXPECT_EQ(box->title, "错误") << scenario;
+  EXPECT_EQ(box->text, text) << scenario;
+  answer(box->hwnd, IDOK);
+  EXPECT_EQ(child.wait(), 0xFFFFFFFFu) << scenario;
 }
 
 void pumpFor(DWORD milliseconds) {

@@ -3,6 +3,7 @@
 // `EXE --child NAME`), for behaviour that ends the process.
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -26,8 +27,10 @@ int runTestsOrScenario(int argc, char** argv);
 
 class ChildProcess {
  public:
-  // Starts `commandLine` in `directory` (null: the current one).
-  explicit ChildProcess(const std::string& commandLine, const char* directory = nullptr);
+  // Starts `commandLine` in `directory` (null: the current one), with this process's environment
+  // but for the variables named in `overrides` ("NAME=value" each).
+  explicit ChildProcess(const std::string& commandLine, const char* directory = nullptr,
+                        std::initializer_list<std::string> overrides = {});
   static ChildProcess scenario(const char* name);
   ChildProcess(ChildProcess&& other) noexcept;
   ChildProcess(const ChildProcess&) = delete;
@@ -64,5 +67,9 @@ bool pumpUntil(Done done, DWORD milliseconds) {
   }
 }
 void pumpFor(DWORD milliseconds);
+
+// Runs the scenario, expects the run-time error box with `text`, confirms it and expects the
+// process to end with exit code -1.
+void expectRunTimeError(const char* scenario, const std::string& text);
 
 }  // namespace testing_support
