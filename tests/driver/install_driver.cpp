@@ -1,4 +1,5 @@
 // Drives setup.exe as a user would, for scripts/run on a display of its own:
+//   install_driver start FOLDER     starts the installer, saves its window as start.png, closes it
 //   install_driver install FOLDER   a whole install, answering No at the end; screenshots of each
 //                                   step (start, extracting, completion) go to FOLDER
 #include <windows.h>
@@ -15,10 +16,22 @@ namespace {
 
 using testing_support::InstallerRun;
 
+// The terminal reading this output speaks UTF-8; the installer's texts are GBK.
+void say(const char* format, const std::string& text = {}) {
+  char line[1024];
+  std::snprintf(line, sizeof line, format, text.c_str());
+  wchar_t wide[1024];
+  int length = MultiByteToWideChar(CP_ACP, 0, line, -1, wide, 1024);
+  char utf8[3072];
+  int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, length, utf8, sizeof utf8, nullptr, nullptr);
+  if (bytes > 1) std::fwrite(utf8, 1, bytes - 1, stdout);
+  std::fflush(stdout);
+}
+
 void save(const std::string& folder, const char* name) {
   RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   testing_support::savePng(testing_support::captureScreen(screen), folder + "\\" + name);
-  std::printf("screenshot: %s\n", name);
+  say("screenshot: %s\n", name);
 }
 
 void listTree(const std::string& root, const std::string& below) {
@@ -29,8 +42,9 @@ void listTree(const std::string& root, const std::string& below) {
     std::string name = found.cFileName;
     if (name == "." || name == "..") continue;
     bool folder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-    std::printf("  %s%s%s  (%lu bytes)\n", (below + "\\").c_str() + 1, name.c_str(), folder ? "\\" : "",
-                folder ? 0ul : static_cast<unsigned long>(found.nFileSizeLow));
+    std::string entry = below.empty() ? name : below.substr(1) + "\\" + name;
+    if (folder) say("  %s\\\n", entry);
+    else say(("  %s  (" + std::to_string(found.nFileSizeLow) + " bytes)\n").c_str(), entry);
     if (folder) listTree(root, below + "\\" + name);
   } while (FindNextFileA(search, &found));
   FindClose(search);
@@ -39,6 +53,17 @@ void listTree(const std::string& root, const std::string& below) {
 int fail(const char* what) {
   std::fprintf(stderr, "install_driver: %s\n", what);
   return 1;
+}
+
+int start(const std::string& folder) {
+  InstallerRun run;
+  if (!run.ready()) return fail("the installer's window did not appear");
+  save(folder, "start.png");
+  say("install directory: %s\n", run.installDirectory());
+  PostMessageA(run.window(), WM_CLOSE, 0, 0);
+  auto code = run.wait();
+  say(("the installer ended with exit code " + std::to_string(code ? *code : 999ul) + "\n").c_str());
+  return code == 0u ? 0 : 1;
 }
 
 int install(const std::string& folder) {
@@ -60,11 +85,11 @@ int install(const std::string& folder) {
   auto completion = run.nextMessageBox();
   if (!completion) return fail("no completion message");
   save(folder, "completion.png");
-  std::printf("status: %s\n", run.status().c_str());
+  say("status: %s\n", run.status());
   testing_support::answer(completion->hwnd, IDNO);
   auto code = run.wait();
-  std::printf("the installer ended with exit code %lu\n", code ? *code : 999ul);
-  std::printf("installed into %s:\n", directory.c_str());
+  say(("the installer ended with exit code " + std::to_string(code ? *code : 999ul) + "\n").c_str());
+  say("installed into %s:\n", directory);
   listTree(directory, "");
   return code == 0u ? 0 : 1;
 }
@@ -72,7 +97,8 @@ int install(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "start") == 0) return start(argv[2]);
   if (argc == 3 && std::strcmp(argv[1], "install") == 0) return install(argv[2]);
-  std::fprintf(stderr, "usage: install_driver install SCREENSHOT-FOLDER\n");
+  std::fprintf(stderr, "usage: install_driver start|install SCREENSHOT-FOLDER\n");
   return 2;
 }
