@@ -37,4 +37,30 @@ TEST(SetupExe, ShowsTheDefaultInstallDirectoryFromTheFirstMomentAndEndsWithZeroW
   EXPECT_EQ(setup.wait(), 0u);
 }
 
+TEST(SetupExe, CarriesItsIconHandCursorManifestAndVersion) {
+  HMODULE setup = LoadLibraryExA(setupPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(setup, nullptr);
+  EXPECT_NE(FindResourceA(setup, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr) << "icon";
+  EXPECT_NE(FindResourceA(setup, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(12)), nullptr) << "hand cursor";
+  HRSRC found = FindResourceA(setup, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  ASSERT_NE(found, nullptr) << "manifest";
+  std::string manifest(static_cast<const char*>(LockResource(LoadResource(setup, found))),
+                       SizeofResource(setup, found));
+  EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+  EXPECT_NE(manifest.find("supportedOS"), std::string::npos);
+  EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
+  EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
+  FreeLibrary(setup);
+
+  DWORD size = GetFileVersionInfoSizeA(setupPath().c_str(), nullptr);
+  ASSERT_GT(size, 0u);
+  std::string block(size, '\0');
+  ASSERT_TRUE(GetFileVersionInfoA(setupPath().c_str(), 0, size, block.data()));
+  char* product = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\080403a8\\ProductName",
+                             reinterpret_cast<void**>(&product), &length));
+  EXPECT_STREQ(product, "Morvane工具09");
+}
+
 }  // namespace
