@@ -56,6 +56,7 @@ class PaintScope {
   PaintScope(const PaintScope&) = delete;
   PaintScope& operator=(const PaintScope&) = delete;
   HDC dc() const { return dc_; }
+  const RECT& area() const { return paint_.rcPaint; }  // the part being painted
 
  private:
   HWND hwnd_;

@@ -5,6 +5,7 @@
 #include "frame/control.h"
 #include "ui/control_kinds.h"
 #include "ui/gdi.h"
+#include "ui/transparency.h"
 
 namespace ui {
 namespace {
@@ -58,7 +59,12 @@ class CaptionControl : public frame::Control {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case WM_ERASEBKGND: return 1;
-      case WM_PAINT: paint(); return 0;
+      case WM_PAINT: {
+        PaintScope scope(hwnd_);
+        paint(scope.dc());
+        if (!transparent_) redrawTransparentOver(hwnd_, scope.area());
+        return 0;
+      }
       case WM_SETTEXT:  // keep the system's copy without a repaint of its own
         return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
@@ -66,9 +72,7 @@ class CaptionControl : public frame::Control {
   }
 
  private:
-  void paint() {
-    PaintScope scope(hwnd_);
-    HDC dc = scope.dc();
+  void paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd_, &client);
     const frame::ControlDescription& d = description();

@@ -89,6 +89,7 @@ bool decodeIcon(std::span<const uint8_t> file, Bitmap& bitmap, int& width, int& 
   BITMAPINFOHEADER header;
   std::memcpy(&header, file.data() + offset, sizeof header);
   int w = header.biWidth, h = header.biHeight / 2;
+  if (header.biSize < sizeof header || header.biSize > size) return false;
   if (header.biBitCount != 32 || header.biCompression != BI_RGB || w <= 0 || h <= 0 ||
       w > 256 || h > 256 || static_cast<uint64_t>(w) * h * 4 > size - header.biSize)
     return false;

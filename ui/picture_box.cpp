@@ -1,9 +1,12 @@
 // Picture boxes: a background colour, an optional picture by display mode, and a border; the
 // containers of the pages.
+#include <algorithm>
+
 #include "frame/control.h"
 #include "ui/control_kinds.h"
 #include "ui/gdi.h"
 #include "ui/picture.h"
+#include "ui/transparency.h"
 
 namespace ui {
 namespace {
@@ -24,15 +27,18 @@ class PictureBox final : public frame::Control {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case WM_ERASEBKGND: return 1;
-      case WM_PAINT: paint(); return 0;
+      case WM_PAINT: {
+        PaintScope scope(hwnd_);
+        paint(scope.dc());
+        redrawTransparentOver(hwnd_, scope.area());
+        return 0;
+      }
     }
     return defaultHandling(message, wParam, lParam);
   }
 
  private:
-  void paint() {
-    PaintScope scope(hwnd_);
-    HDC dc = scope.dc();
+  void paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd_, &client);
     const frame::ControlDescription& d = description();

@@ -5,6 +5,7 @@
 #include "ui/control_kinds.h"
 #include "ui/gdi.h"
 #include "ui/picture.h"
+#include "ui/transparency.h"
 
 namespace ui {
 namespace {
@@ -39,6 +40,7 @@ class PictureButton final : public frame::Control {
       case WM_PAINT: {
         PaintScope scope(hwnd_);
         compose(scope.dc());
+        redrawTransparentOver(hwnd_, scope.area());
         return 0;
       }
       case WM_MOUSEMOVE: {
@@ -55,11 +57,16 @@ class PictureButton final : public frame::Control {
         }
         break;
       }
-      case WM_LBUTTONDOWN:
-        if (!IsWindowEnabled(hwnd_)) break;
+      case WM_LBUTTONDOWN: {
+        // While hovering the button holds the mouse, so a press may also land outside it.
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (!IsWindowEnabled(hwnd_) || !PtInRect(&client, at)) break;
         setState(State::pressed);
         SetCapture(hwnd_);
         break;
+      }
       case WM_LBUTTONUP: {
         if (GetCapture() == hwnd_) ReleaseCapture();
         RECT client;
