@@ -92,13 +92,16 @@ LRESULT Control::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool Control::raiseInputEvent(UINT message, WPARAM wParam, LPARAM lParam) {
   int32_t x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+  // A mouse message carries Ctrl and Shift as they were when it was made; Alt it does not.
+  int32_t keys = ((wParam & MK_CONTROL) ? 1 : 0) | ((wParam & MK_SHIFT) ? 2 : 0) |
+                 (GetKeyState(VK_MENU) < 0 ? 4 : 0);
   switch (message) {
-    case WM_LBUTTONDOWN: raise(mouse_event::leftDown, {x, y, currentKeyState()}); return true;
-    case WM_LBUTTONUP: raise(mouse_event::leftUp, {x, y, currentKeyState()}); return true;
-    case WM_LBUTTONDBLCLK: raise(mouse_event::leftDoubleClick, {x, y, currentKeyState()}); return true;
-    case WM_RBUTTONDOWN: raise(mouse_event::rightDown, {x, y, currentKeyState()}); return true;
-    case WM_RBUTTONUP: raise(mouse_event::rightUp, {x, y, currentKeyState()}); return true;
-    case WM_MOUSEMOVE: raise(mouse_event::move, {x, y, currentKeyState()}); return true;
+    case WM_LBUTTONDOWN: raise(mouse_event::leftDown, {x, y, keys}); return true;
+    case WM_LBUTTONUP: raise(mouse_event::leftUp, {x, y, keys}); return true;
+    case WM_LBUTTONDBLCLK: raise(mouse_event::leftDoubleClick, {x, y, keys}); return true;
+    case WM_RBUTTONDOWN: raise(mouse_event::rightDown, {x, y, keys}); return true;
+    case WM_RBUTTONUP: raise(mouse_event::rightUp, {x, y, keys}); return true;
+    case WM_MOUSEMOVE: raise(mouse_event::move, {x, y, keys}); return true;
     case WM_SETFOCUS: raise(mouse_event::focusGained); return true;
     case WM_KILLFOCUS: raise(mouse_event::focusLost); return true;
     case WM_KEYDOWN: raise(mouse_event::keyDown, {static_cast<int32_t>(wParam), currentKeyState()}); return true;
