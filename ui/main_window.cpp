@@ -117,8 +117,17 @@ EventReply plainHandler(const EventArgs&) {
   return {};
 }
 
+// The extraction's progress; the handler gives no reply, so the extraction never stops for it.
+EventReply progressHandler(const EventArgs& args) {
+  installer::onExtractionProgress(args[0]);
+  return {};
+}
+
 const frame::EventBinding kEvents[] = {
     {主窗口自身, 0, plainHandler<installer::onMainWindowCreated>},
+    {标签_安装目录, frame::mouse_event::leftDown, mouseHandler<installer::onInstallDirLabelPressed>},
+    {图形按钮1, 0, plainHandler<installer::onInstallButtonClicked>},
+    {ZIP压缩1, kProgressEvent, progressHandler},
     {透明标签4, frame::mouse_event::leftUp, mouseHandler<installer::onCloseMarkReleased>},
     {图片框1_背景, frame::mouse_event::leftDown, mouseHandler<installer::onBackgroundPressed>},
     {图形按钮10, 0, plainHandler<installer::onPage2CloseClicked>},
