@@ -62,15 +62,15 @@ def deflate(data, level):
     return packer.compress(data) + packer.flush()
 
 
-def read_input(spec, bin_dir, source_dir):
-    where, name = spec.split(":", 1)
+def read_input(origin, bin_dir, source_dir):
+    where, name = origin.split(":", 1)
     with open(f"{bin_dir if where == 'bin' else source_dir}/{name}", "rb") as f:
         return f.read()
 
 
 def write(out, product_name, bin_dir, source_dir):
     local_part, central_part = bytearray(), bytearray()
-    for name, spec, external, level, ntfs, stamp in ENTRIES:
+    for name, origin, external, level, ntfs, stamp in ENTRIES:
         local_extra = b""
         if name is None:
             name_text = product_name + ".exe"
@@ -78,7 +78,7 @@ def write(out, product_name, bin_dir, source_dir):
             local_extra = unicode_path_field(stored_name, name_text.encode("utf-8"))
         else:
             stored_name = name.encode("ascii")
-        data = b"" if spec is None else read_input(spec, bin_dir, source_dir)
+        data = b"" if origin is None else read_input(origin, bin_dir, source_dir)
         if level is None:
             method, flags, packed = 0, 0, data
         else:
