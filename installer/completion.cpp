@@ -10,7 +10,7 @@
 #include "installer/install_session.h"
 #include "installer/launch.h"
 #include "installer/shortcut.h"
-#include "installer/special_folders.h"
+#include "installer/shell_folders.h"
 #include "ui/art.h"
 #include "ui/control_kinds.h"
 #include "ui/main_window.h"

@@ -11,7 +11,7 @@
 #include "installer/install_session.h"
 #include "installer/process_check.h"
 #include "installer/program_state.h"
-#include "installer/special_folders.h"
+#include "installer/shell_folders.h"
 #include "payload/payload_archive.h"
 #include "payload/zip_extractor.h"
 #include "ui/control_kinds.h"

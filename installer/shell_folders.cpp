@@ -1,4 +1,4 @@
-#include "installer/special_folders.h"
+#include "installer/shell_folders.h"
 
 #include <windows.h>
 #include <shlobj.h>
