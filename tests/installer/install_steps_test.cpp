@@ -15,18 +15,12 @@
 #include "installer/program_state.h"
 #include "installer/shortcut.h"
 #include "tests/support/child_process.h"
+#include "tests/support/main_window.h"
 #include "tests/support/message_boxes.h"
 #include "ui/control_kinds.h"
 #include "ui/main_window.h"
 
 namespace {
-
-void loadMainWindow() {
-  const frame::WindowDescription* descriptions[] = {&ui::mainWindow};
-  frame::initialise(descriptions);
-  installer::productCatalogue = frame::TextArray();
-  frame::loadWindow(ui::mainWindow);
-}
 
 int pickerOpened = 0;
 LPITEMIDLIST WINAPI countingPicker(void*) {
@@ -38,7 +32,7 @@ LPITEMIDLIST WINAPI countingPicker(void*) {
 
 // While an install runs, a second click starts nothing and the chooser does not open.
 CHILD_SCENARIO(clicksWhileInstalling) {
-  loadMainWindow();
+  testing_support::loadMainWindow();
   frame::replaceSystemFunction(frame::SystemFunction::SHBrowseForFolderA,
                                reinterpret_cast<FARPROC>(countingPicker));
   installer::installRunning = true;
@@ -51,7 +45,7 @@ namespace {
 
 class InstallSteps : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { loadMainWindow(); }
+  static void SetUpTestSuite() { testing_support::loadMainWindow(); }
 };
 
 TEST_F(InstallSteps, TheProgressPositionFollowsTheBarsMaximum) {

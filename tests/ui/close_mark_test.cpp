@@ -7,6 +7,7 @@
 #include "frame/program.h"
 #include "frame/window.h"
 #include "installer/program_state.h"
+#include "tests/support/main_window.h"
 #include "tests/support/child_process.h"
 #include "tests/support/mouse.h"
 #include "ui/main_window.h"
@@ -17,10 +18,7 @@ constexpr int kStillRunning = 42;
 
 // Presses at `from` and releases at `to` (page-1 coordinates) in the loaded main window.
 int pressAndRelease(POINT from, POINT to) {
-  const frame::WindowDescription* descriptions[] = {&ui::mainWindow};
-  frame::initialise(descriptions);
-  installer::productCatalogue = frame::TextArray();
-  frame::loadWindow(ui::mainWindow);
+  testing_support::loadMainWindow();
   HWND page = frame::findWindow(ui::主窗口)->control(ui::图片框1_背景)->hwnd();
   testing_support::pumpFor(200);
   testing_support::moveMouseTo(testing_support::onScreen(page, from.x, from.y));

@@ -8,6 +8,7 @@
 #include "frame/program.h"
 #include "frame/window.h"
 #include "installer/program_state.h"
+#include "tests/support/main_window.h"
 #include "tests/support/child_process.h"
 #include "tests/support/mouse.h"
 #include "tests/ui/fixtures.h"
@@ -37,10 +38,7 @@ ui::Picture pictureOf(const frame::ByteArrayHeader& file) { return ui::Picture::
 class MainWindowLook : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const frame::WindowDescription* descriptions[] = {&ui::mainWindow};
-    frame::initialise(descriptions);
-    installer::productCatalogue = frame::TextArray();
-    frame::loadWindow(ui::mainWindow);
+    testing_support::loadMainWindow();
     testing_support::pumpFor(300);
   }
   void SetUp() override { testing_support::moveMouseTo({50, 50}); }

@@ -9,6 +9,7 @@
 #include "installer/handlers.h"
 #include "installer/program_state.h"
 #include "ui/control_kinds.h"
+#include "tests/support/main_window.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -42,10 +43,7 @@ BOOL WINAPI fakeFreeSpace(LPCSTR, PULARGE_INTEGER available, PULARGE_INTEGER tot
 class MainWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const frame::WindowDescription* descriptions[] = {&ui::mainWindow};
-    frame::initialise(descriptions);
-    installer::productCatalogue = frame::TextArray();
-    frame::loadWindow(ui::mainWindow);
+    testing_support::loadMainWindow();
   }
   static std::string caption() {
     return frame::readText(ui::主窗口, ui::标签_安装目录, ui::property::caption).c_str();
